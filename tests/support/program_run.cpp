@@ -6,8 +6,6 @@
 #include <fstream>
 #include <sstream>
 
-#include "support/temp_dir.hpp"
-
 namespace vdw::test {
 
 ProgramRun run_in(const std::filesystem::path& workdir, const std::string& script) {
@@ -35,6 +33,19 @@ std::string read_file(const std::filesystem::path& path) {
   std::ostringstream content;
   content << in.rdbuf();
   return content.str();
+}
+
+std::set<std::string> entries_of(const std::filesystem::path& dir) {
+  std::set<std::string> names;
+  for (const auto& entry : std::filesystem::directory_iterator(dir)) {
+    names.insert(entry.path().filename());
+  }
+  return names;
+}
+
+const GoodRun& good_run() {
+  static const GoodRun run;
+  return run;
 }
 
 }  // namespace vdw::test

@@ -1,7 +1,10 @@
 #pragma once
 
 #include <filesystem>
+#include <set>
 #include <string>
+
+#include "support/temp_dir.hpp"
 
 namespace vdw::test {
 
@@ -18,5 +21,17 @@ ProgramRun run_in(const std::filesystem::path& workdir, const std::string& scrip
 
 // The whole content of a file, or "" when it cannot be read.
 std::string read_file(const std::filesystem::path& path);
+
+// The names in a directory, to see what a run left behind.
+std::set<std::string> entries_of(const std::filesystem::path& dir);
+
+// A plain run of the program in a fresh directory, and the chart it wrote
+// there: what the other runs are compared with. Made once per test program.
+struct GoodRun {
+  TempDir dir;
+  ProgramRun run = run_in(dir.path());
+  std::string chart = read_file(dir.path() / "Mollier.csv");
+};
+const GoodRun& good_run();
 
 }  // namespace vdw::test
