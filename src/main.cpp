@@ -28,7 +28,7 @@ bool hold_closed_standard_descriptors() {
 int standard_output_error(bool stdout_closed) {
   if (stdout_closed) return EBADF;
   if (std::fflush(stdout) != 0) return errno;
-  if (std::ferror(stdout)) return EIO;  // failed earlier; the reason is gone
+  if (std::ferror(stdout) != 0) return EIO;  // failed earlier; the reason is gone
   return 0;
 }
 

@@ -56,6 +56,7 @@ TEST(SaturationState, KnownStates) {
 // to just below the critical temperature, where the three-root band is narrow.
 TEST(SaturationState, PhasesInEquilibriumUpToCriticalPoint) {
   std::vector<double> temperatures;
+  temperatures.reserve(248);
   for (int i = 0; i < 48; ++i) temperatures.push_back(0.5 + 0.01 * i);
   // Finely from 0.98 to 0.9999, where the three-root band closes in.
   for (int i = 0; i < 200; ++i) temperatures.push_back(0.98 + 0.0001 * i);

@@ -1,8 +1,8 @@
 #include "support/program_run.hpp"
 
-#include <stdlib.h>
 #include <sys/wait.h>
 
+#include <cstdlib>
 #include <fstream>
 #include <sstream>
 

@@ -1,7 +1,6 @@
 #include "support/temp_dir.hpp"
 
-#include <stdlib.h>
-
+#include <cstdlib>
 #include <stdexcept>
 #include <string>
 #include <system_error>
