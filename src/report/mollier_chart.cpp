@@ -56,12 +56,14 @@ void write_mollier_points(std::FILE* out) {
     T_sat[i] = T;
     double P = 0;
     saturation_state(T, P, Vf[i], Vg[i]);
-    for (int k = 1; k <= kPointsPerBranch; ++k)
+    for (int k = 1; k <= kPointsPerBranch; ++k) {
       write_clipped_point(out, T, branch_volume(B, Vf[i], k));
+    }
     write_point(out, T, Vf[i]);
     write_point(out, T, Vg[i]);
-    for (int k = 1; k <= kPointsPerBranch; ++k)
+    for (int k = 1; k <= kPointsPerBranch; ++k) {
       write_point(out, T, branch_volume(Vg[i], kEndVolume, k));
+    }
     end_curve(out);
   }
 
@@ -74,8 +76,9 @@ void write_mollier_points(std::FILE* out) {
   // T is accumulated, not computed from a count: 31 isotherms, 1.00 to 1.60.
   T = 1.0;
   do {
-    for (int k = 1; k <= kPointsPerBranch; ++k)
+    for (int k = 1; k <= kPointsPerBranch; ++k) {
       write_clipped_point(out, T, branch_volume(B, kEndVolume, k));
+    }
     end_curve(out);
     T = T + 0.02;
   } while (T < 1.61);
@@ -84,9 +87,8 @@ void write_mollier_points(std::FILE* out) {
 int write_mollier_chart(std::FILE* log) {
   std::fputs("creating Mollier chart\n", log);
 
-  // The chart is formatted in memory first, so that the file below is written
-  // whole or not at all: a failure part way must not cost the user the chart
-  // of an earlier run.
+  // Formatted in memory first: the point writer stays free of error checks,
+  // and replace_file checks each write to the file, with its exact reason.
   char* text = nullptr;
   std::size_t size = 0;
   std::FILE* buffer = open_memstream(&text, &size);
