@@ -26,10 +26,10 @@ double branch_volume(double V0, double V1, int k) {
   return V0 * std::exp((k * L) / kPointsPerBranch);
 }
 
+void print_point(std::FILE* out, double s, double h) { std::fprintf(out, "%lG,%lG\n", s, h); }
+
 void write_point(std::FILE* out, double T, double V) {
-  const double s = entropy(T, V);
-  const double h = enthalpy(T, V);
-  std::fprintf(out, "%lG,%lG\n", s, h);
+  print_point(out, entropy(T, V), enthalpy(T, V));
 }
 
 // Points on or above the line h = 0.65 s + 1 lie in the compressed liquid far
@@ -38,7 +38,7 @@ void write_point(std::FILE* out, double T, double V) {
 void write_clipped_point(std::FILE* out, double T, double V) {
   const double s = entropy(T, V);
   const double h = enthalpy(T, V);
-  if (h < 0.65 * s + 1) std::fprintf(out, "%lG,%lG\n", s, h);
+  if (h < 0.65 * s + 1) print_point(out, s, h);
 }
 
 void end_curve(std::FILE* out) { std::fputs("\n", out); }
